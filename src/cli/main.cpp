@@ -1,0 +1,81 @@
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include "CommandLine.h"
+#include "ConvertAtrFile.h"
+#include "EdgeOptions.h"
+#include "InOutError.h"
+#include "Progress.h"
+#include "TerminalProgress.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: brelvo-convert [--preset=N] [--rate=R] [--keep-backup] FILE...\n"
+    "       brelvo-convert --print-options [--preset=N] [--rate=R]\n"
+    "\n"
+    "Prepares attribute files (.atr) for cel-shaded rendering, in place: every block gets the\n"
+    "edge-shading options, every specular line the fixed low-specular line. Each file is moved\n"
+    "to its backup name (the name less its last four characters, then \".BAK\") and rewritten\n"
+    "under its own name; the backup is deleted afterwards unless --keep-backup is given.\n"
+    "\n"
+    "  --preset=N       shading-band preset 1 to 4 (default 4)\n"
+    "  --rate=R         outline rate, a decimal number such as 0.003 or 1e-05 (default 0.003)\n"
+    "  --keep-backup    keep each file's backup\n"
+    "  --print-options  print the option text written after \"celllookedge\", then exit\n"
+    "  --help           show this help\n"
+    "  --version        show the version\n"
+    "\n"
+    "Files are converted in order; the first failure stops the run (files before it stay\n"
+    "converted, the failing file's content stays in its backup).\n"
+    "Exit status: 0 all files converted, 1 a conversion failed, 2 usage error.\n";
+
+int Convert(const brelvo::CommandLine& line, const std::string& edgeOptions) {
+    const bool showProgress = ::isatty(STDERR_FILENO) != 0;
+    brelvo::TerminalProgress terminal(stderr);
+    brelvo::Progress progress(showProgress ? &terminal : nullptr);
+    terminal.Attach(progress);
+    for (const std::string& file : line.files) {
+        try {
+            brelvo::ConvertAtrFile(file, edgeOptions, line.keepBackup, progress);
+        } catch (const brelvo::InOutError& error) {
+            terminal.Finish();
+            std::fprintf(stderr, "brelvo-convert: %s: %s\n", file.c_str(), error.what());
+            return 1;
+        }
+    }
+    terminal.Finish();
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    brelvo::CommandLine line;
+    try {
+        line = brelvo::CommandLine::Parse(arguments);
+    } catch (const brelvo::UsageError& error) {
+        std::fprintf(stderr, "brelvo-convert: %s\nTry 'brelvo-convert --help'.\n", error.what());
+        return 2;
+    }
+    switch (line.action) {
+        case brelvo::CommandLine::Action::Help:
+            std::fputs(kUsage, stdout);
+            return 0;
+        case brelvo::CommandLine::Action::Version:
+            std::printf("brelvo-convert %s\n", BRELVO_VERSION);
+            return 0;
+        default:
+            break;
+    }
+    const std::string edgeOptions = brelvo::MakeEdgeOptions(line.preset - 1, line.rate);
+    if (line.action == brelvo::CommandLine::Action::PrintOptions) {
+        std::printf("%s\n", edgeOptions.c_str());
+        return 0;
+    }
+    return Convert(line, edgeOptions);
+}
