@@ -15,6 +15,7 @@ public:
 
     void Attach(const Progress& progress) { m_progress = &progress; }
     void ProgressChanged() override;
+    void ProgressSettled() override {}
     // Clears the line so that messages after it start on a clean one.
     void Finish();
 

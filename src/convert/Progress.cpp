@@ -29,4 +29,11 @@ void Progress::Notify() {
     }
 }
 
+void Progress::Settle() {
+    m_quietSteps = 0;
+    if (m_listener != nullptr) {
+        m_listener->ProgressSettled();
+    }
+}
+
 }  // namespace brelvo

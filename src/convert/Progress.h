@@ -28,11 +28,13 @@ public:
             Notify();
         }
     }
-    // Tells the listener now, for example at the end of a file.
-    void Notify();
+    // Tells the listener that the progress reached a point worth showing at once.
+    void Settle();
 
 private:
     static constexpr int kStepsPerNotice = 64;
+
+    void Notify();
 
     ProgressListener* m_listener;
     std::string m_statusText = "Labl1";

@@ -8,6 +8,8 @@ class ProgressListener {
 public:
     virtual ~ProgressListener() = default;
     virtual void ProgressChanged() = 0;
+    // A point the user must see as it is (the end of a file, a failure): draw now.
+    virtual void ProgressSettled() = 0;
 };
 
 }  // namespace brelvo

@@ -118,6 +118,7 @@ public:
             maxPosition = std::max(maxPosition, m_progress->Bar().Position());
         }
     }
+    void ProgressSettled() override {}
     std::vector<std::string> texts;
     int maxPosition = 0;
 

@@ -48,6 +48,7 @@ TEST(ProgressBarModelTest, PositionIsClampedToTheRange) {
 class CountingListener : public ProgressListener {
 public:
     void ProgressChanged() override { ++calls; }
+    void ProgressSettled() override {}
     int calls = 0;
 };
 
