@@ -3,4 +3,4 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")" && pwd)
 source "$root/scripts/setup.sh"
-exec "$BUILD_DIR/src/brelvo-convert" --help
+exec "$BUILD_DIR/src/app/brelvo"

@@ -15,6 +15,8 @@ class Progress {
 public:
     explicit Progress(ProgressListener* listener = nullptr) : m_listener(listener) {}
 
+    void SetListener(ProgressListener* listener) { m_listener = listener; }
+
     const std::string& StatusText() const { return m_statusText; }
     const ProgressBarModel& Bar() const { return m_bar; }
 

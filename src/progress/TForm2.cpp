@@ -1,0 +1,136 @@
+#include "TForm2.h"
+
+#include "FormFont.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QProgressBar>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QWindow>
+
+namespace brelvo {
+
+namespace {
+
+constexpr int kDesignTextHeight = 13;
+constexpr int kClientWidth = 392;
+constexpr int kClientHeight = 83;
+// Drawing the bar costs up to a millisecond; a few dozen frames a second are plenty to watch.
+constexpr qint64 kRedrawIntervalMs = 40;
+constexpr int kChangesPerClockCheck = 16;
+constexpr int kExposeWaitMs = 1000;
+
+// The label shows one line: whatever follows a line break is not shown.
+QString FirstLine(const std::string& text) {
+    const auto end = text.find_first_of("\r\n");
+    return QString::fromStdString(text.substr(0, end));
+}
+
+}  // namespace
+
+TForm2::TForm2(const Progress& progress, QWidget* mainWindow)
+    : QWidget(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint |
+                              Qt::MSWindowsFixedSizeDialogHint),
+      m_progress(progress),
+      m_mainWindow(mainWindow) {
+    setObjectName("Form2");
+    setWindowTitle(QStringLiteral("atrファイル変換中！"));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Button);
+
+    const QFont font = FormFont(kDesignTextHeight);
+    setFont(font);
+    m_scale = static_cast<double>(QFontMetrics(font).height()) / kDesignTextHeight;
+    setFixedSize(Scaled(kClientWidth), Scaled(kClientHeight));
+
+    m_label = new QLabel(QStringLiteral("Labl1"), this);
+    m_label->setObjectName("Label1");
+    m_label->setTextFormat(Qt::PlainText);
+    m_label->setWordWrap(false);
+    m_label->move(Scaled(16), Scaled(10));
+    m_label->adjustSize();
+
+    m_bar = new QProgressBar(this);
+    m_bar->setObjectName("ProgressBar1");
+    // The "Windows" style draws the bar in segments, and paints many times faster than Fusion.
+    if (QStyle* segmented = QStyleFactory::create(QStringLiteral("Windows"))) {
+        segmented->setParent(m_bar);
+        m_bar->setStyle(segmented);
+    }
+    m_bar->setRange(0, 100);
+    m_bar->setValue(0);
+    m_bar->setTextVisible(false);
+    m_bar->setGeometry(Scaled(16), Scaled(48), Scaled(361), Scaled(17));
+    m_bar->setVisible(false);
+    m_sinceDrawn.start();
+}
+
+int TForm2::Scaled(int pixels) const { return static_cast<int>(pixels * m_scale + 0.5); }
+
+QPoint TForm2::CentredOver(const QRect& mainFrame, const QSize& ownFrame) {
+    // Each coordinate truncates toward zero, then a negative one becomes 0.
+    const int left = mainFrame.left() + (mainFrame.width() - ownFrame.width()) / 2;
+    const int top = mainFrame.top() + (mainFrame.height() - ownFrame.height()) / 2;
+    return {std::max(left, 0), std::max(top, 0)};
+}
+
+void TForm2::ShowAndPaint() {
+    Draw();
+    if (!m_placed && m_mainWindow != nullptr) {
+        // Until the window is mapped its frame is unknown; the main window's frame is the best guess.
+        const QMargins frame(m_mainWindow->geometry().left() - m_mainWindow->frameGeometry().left(),
+                             m_mainWindow->geometry().top() - m_mainWindow->frameGeometry().top(),
+                             m_mainWindow->frameGeometry().right() - m_mainWindow->geometry().right(),
+                             m_mainWindow->frameGeometry().bottom() - m_mainWindow->geometry().bottom());
+        const QSize ownFrame = size().grownBy(frame);
+        move(CentredOver(m_mainWindow->frameGeometry(), ownFrame));
+        m_placed = true;
+    }
+    show();
+    raise();
+    activateWindow();
+    // Showing is asynchronous under a window manager: let the window reach the screen before the
+    // run blocks the event loop, without handling any input meanwhile.
+    QElapsedTimer waited;
+    waited.start();
+    while (windowHandle() != nullptr && !windowHandle()->isExposed() && waited.elapsed() < kExposeWaitMs) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+    }
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    repaint();
+}
+
+void TForm2::ProgressChanged() {
+    if (++m_changesSinceClockCheck < kChangesPerClockCheck) {
+        return;
+    }
+    m_changesSinceClockCheck = 0;
+    if (m_sinceDrawn.elapsed() >= kRedrawIntervalMs) {
+        Draw();
+    }
+}
+
+void TForm2::ProgressSettled() { Draw(); }
+
+void TForm2::Draw() {
+    m_sinceDrawn.restart();
+    const QString text = FirstLine(m_progress.StatusText());
+    if (m_label->text() != text) {
+        m_label->setText(text);
+        m_label->adjustSize();
+    }
+    const ProgressBarModel& bar = m_progress.Bar();
+    m_bar->setValue(bar.Position());
+    m_bar->setVisible(bar.Visible());
+    if (isVisible()) {
+        // The run keeps the event loop busy: paint now rather than wait for it.
+        repaint();
+    }
+}
+
+}  // namespace brelvo
