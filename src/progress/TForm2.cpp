@@ -1,14 +1,13 @@
 #include "TForm2.h"
 
 #include "FormFont.h"
+#include "SegmentedProgressBar.h"
 
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QProgressBar>
 #include <QScreen>
-#include <QStyle>
-#include <QStyleFactory>
 #include <QWindow>
 
 namespace brelvo {
@@ -55,13 +54,8 @@ TForm2::TForm2(const Progress& progress, QWidget* mainWindow)
     m_label->move(Scaled(16), Scaled(10));
     m_label->adjustSize();
 
-    m_bar = new QProgressBar(this);
+    m_bar = new SegmentedProgressBar(this);
     m_bar->setObjectName("ProgressBar1");
-    // The "Windows" style draws the bar in segments, and paints many times faster than Fusion.
-    if (QStyle* segmented = QStyleFactory::create(QStringLiteral("Windows"))) {
-        segmented->setParent(m_bar);
-        m_bar->setStyle(segmented);
-    }
     m_bar->setRange(0, 100);
     m_bar->setValue(0);
     m_bar->setTextVisible(false);
