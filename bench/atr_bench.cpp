@@ -22,7 +22,9 @@ struct Measurement {
     long peakKilobytes;
 };
 
+// Each run starts with no dirty pages waiting, so that one run's writes do not slow the next.
 Measurement Run(const std::vector<std::string>& command) {
+    sync();
     std::vector<char*> argv;
     for (const auto& part : command) {
         argv.push_back(const_cast<char*>(part.c_str()));
