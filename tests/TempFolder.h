@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 namespace brelvo::test {
@@ -18,6 +19,10 @@ public:
 private:
     std::string m_path;
 };
+
+// A UTF-8 path as the standard library's path: a plain string would be read in the Windows
+// code page and garble Japanese names.
+std::filesystem::path Path(const std::string& utf8);
 
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);

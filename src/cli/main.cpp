@@ -2,7 +2,12 @@
 #include <string>
 #include <vector>
 
+#ifdef _WIN32
+#include <io.h>
+#include <windows.h>
+#else
 #include <unistd.h>
+#endif
 
 #include "CommandLine.h"
 #include "ConvertAtrFile.h"
@@ -33,8 +38,33 @@ constexpr const char* kUsage =
     "converted, the failing file's content stays in its backup).\n"
     "Exit status: 0 all files converted, 1 a conversion failed, 2 usage error.\n";
 
+#ifdef _WIN32
+// The command line as UTF-8: the narrow argv of Windows holds the system code page, which
+// cannot spell every file name.
+std::vector<std::string> Arguments(int, char**) {
+    int count = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> arguments;
+    for (int i = 1; i < count; ++i) {
+        const int length = WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
+        std::string argument(static_cast<std::size_t>(length > 0 ? length - 1 : 0), '\0');
+        WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, argument.data(), length, nullptr, nullptr);
+        arguments.push_back(std::move(argument));
+    }
+    LocalFree(wide);
+    SetConsoleOutputCP(CP_UTF8);  // the messages are UTF-8 Japanese
+    return arguments;
+}
+
+bool StandardErrorIsTerminal() { return _isatty(_fileno(stderr)) != 0; }
+#else
+std::vector<std::string> Arguments(int argc, char** argv) { return {argv + 1, argv + argc}; }
+
+bool StandardErrorIsTerminal() { return ::isatty(STDERR_FILENO) != 0; }
+#endif
+
 int Convert(const brelvo::CommandLine& line, const std::string& edgeOptions) {
-    const bool showProgress = ::isatty(STDERR_FILENO) != 0;
+    const bool showProgress = StandardErrorIsTerminal();
     brelvo::TerminalProgress terminal(stderr);
     brelvo::Progress progress(showProgress ? &terminal : nullptr);
     terminal.Attach(progress);
@@ -54,7 +84,7 @@ int Convert(const brelvo::CommandLine& line, const std::string& edgeOptions) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const std::vector<std::string> arguments = Arguments(argc, argv);
     brelvo::CommandLine line;
     try {
         line = brelvo::CommandLine::Parse(arguments);

@@ -47,7 +47,7 @@ std::string MoveToBackup(const std::string& path) {
         if (earlier.folder) {
             throw InOutError(InOutError::kAccessDenied);
         }
-        if (const int error = FileSystem::DeleteFile(backup); error != 0) {
+        if (const int error = FileSystem::RemoveFile(backup); error != 0) {
             throw InOutError(error);
         }
     }

@@ -23,7 +23,7 @@ void ConvertAtrFile(const std::string& path, std::string_view edgeOptions, bool 
     }
     if (!makeBackup) {
         // A backup that cannot be deleted stays; the conversion itself succeeded.
-        FileSystem::DeleteFile(backup);
+        FileSystem::RemoveFile(backup);
     }
 }
 

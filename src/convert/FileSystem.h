@@ -20,7 +20,7 @@ struct FileStatus {
 FileStatus Status(const std::string& path, bool followLinks);
 
 // Deletes a file (a symbolic link itself, never its target). Returns 0 or the error code.
-int DeleteFile(const std::string& path);
+int RemoveFile(const std::string& path);
 
 // Renames from to to, failing (not replacing) when something exists under to.
 // Returns 0 or the error code.

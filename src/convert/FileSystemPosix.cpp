@@ -26,7 +26,7 @@ FileStatus Status(const std::string& path, bool followLinks) {
     return status;
 }
 
-int DeleteFile(const std::string& path) {
+int RemoveFile(const std::string& path) {
     if (::unlink(path.c_str()) != 0) {
         return ErrorCodeForPath(errno, path);
     }

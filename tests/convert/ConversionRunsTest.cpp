@@ -10,6 +10,7 @@
 namespace brelvo {
 namespace {
 
+using test::Path;
 using test::ReadBytes;
 using test::WriteBytes;
 
@@ -49,10 +50,10 @@ bool Converted(const std::string& path) { return ReadBytes(path).find("celllooke
 
 TEST(ConversionRunsTest, RunConvertsTheWorkingFile) {
     test::TempFolder folder;
-    std::filesystem::create_directory(folder / "temp");
+    std::filesystem::create_directory(Path(folder / "temp"));
     WriteBytes(folder / "temp/_temp.atr", kBlock);
     const auto previous = std::filesystem::current_path();
-    std::filesystem::current_path(folder.path());
+    std::filesystem::current_path(Path(folder.path()));
     Rig rig;
     rig.runs.Button1Click();
     std::filesystem::current_path(previous);
@@ -64,7 +65,7 @@ TEST(ConversionRunsTest, RunConvertsTheWorkingFile) {
 TEST(ConversionRunsTest, RunWithoutTheWorkingFileShowsTheErrorThenHides) {
     test::TempFolder folder;
     const auto previous = std::filesystem::current_path();
-    std::filesystem::current_path(folder.path());
+    std::filesystem::current_path(Path(folder.path()));
     Rig rig;
     rig.runs.Button1Click();
     std::filesystem::current_path(previous);

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <unistd.h>
+#endif
 
 #include <filesystem>
 #include <functional>
@@ -15,6 +18,7 @@ namespace brelvo {
 namespace {
 
 using test::Exists;
+using test::Path;
 using test::ReadBytes;
 using test::WriteBytes;
 
@@ -57,11 +61,11 @@ TEST(ConvertAtrFileTest, EmptyFileGivesEmptyFile) {
 
 TEST(ConvertAtrFileTest, JapaneseNamesAndRelativePaths) {
     test::TempFolder folder;
-    std::filesystem::create_directory(folder / "temp");
+    std::filesystem::create_directory(Path(folder / "temp"));
     WriteBytes(folder / "temp/_temp.atr", kInput);
     WriteBytes(folder / "temp/材質 1.atr", kInput);
     const auto previous = std::filesystem::current_path();
-    std::filesystem::current_path(folder.path());
+    std::filesystem::current_path(Path(folder.path()));
     Convert("temp/_temp.atr");
     Convert("temp/材質 1.atr", true);
     std::filesystem::current_path(previous);
@@ -74,15 +78,18 @@ TEST(ConvertAtrFileTest, ReadOnlyFileBecomesAWritableConvertedFile) {
     test::TempFolder folder;
     const auto path = folder / "ro.atr";
     WriteBytes(path, kInput);
-    ::chmod(path.c_str(), 0444);
+    std::filesystem::permissions(Path(path), std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
     Convert(path);
     EXPECT_EQ(ReadBytes(path), kConverted);
-    struct stat info {};
-    ASSERT_EQ(::stat(path.c_str(), &info), 0);
-    EXPECT_NE(info.st_mode & S_IWUSR, 0u);
+    const auto permissions = std::filesystem::status(Path(path)).permissions();
+    EXPECT_NE(permissions & std::filesystem::perms::owner_write, std::filesystem::perms::none);
 }
 
 TEST(ConvertAtrFileTest, SymbolicLinkIsMovedAndItsTargetNeverWritten) {
+#ifdef _WIN32
+    GTEST_SKIP() << "symbolic links need privileges on Windows";
+#endif
     test::TempFolder folder;
     WriteBytes(folder / "target.atr", kInput);
     std::filesystem::create_symlink(folder / "target.atr", folder / "link.atr");
@@ -118,22 +125,24 @@ TEST(ConvertAtrFileTest, FailuresChangeNothingOrKeepTheContentInTheBackup) {
              return f / "plain/file.atr";
          },
          3, "不正なファイル名です"},
+#ifndef _WIN32
         {"dangling symbolic link",
          [](const test::TempFolder& f) {
              std::filesystem::create_symlink(f / "nowhere", f / "dangling.atr");
              return f / "dangling.atr";
          },
          2, "ファイルが見つかりません"},
+#endif
         {"folder named like a file is not moved",
          [](const test::TempFolder& f) {
-             std::filesystem::create_directory(f / "dir.atr");
+             std::filesystem::create_directory(Path(f / "dir.atr"));
              return f / "dir.atr";
          },
          5, "ファイルへのアクセスが拒否されました"},
         {"backup name is a folder",
          [](const test::TempFolder& f) {
              WriteBytes(f / "a.atr", kInput);
-             std::filesystem::create_directory(f / "a.BAK");
+             std::filesystem::create_directory(Path(f / "a.BAK"));
              return f / "a.atr";
          },
          5, "ファイルへのアクセスが拒否されました"},
@@ -146,7 +155,7 @@ TEST(ConvertAtrFileTest, FailuresChangeNothingOrKeepTheContentInTheBackup) {
         {"backup name is another name of the same file",
          [](const test::TempFolder& f) {
              WriteBytes(f / "same.atr", kInput);
-             std::filesystem::create_hard_link(f / "same.atr", f / "same.BAK");
+             std::filesystem::create_hard_link(Path(f / "same.atr"), Path(f / "same.BAK"));
              return f / "same.atr";
          },
          3, "不正なファイル名です"},
@@ -156,9 +165,9 @@ TEST(ConvertAtrFileTest, FailuresChangeNothingOrKeepTheContentInTheBackup) {
         test::TempFolder folder;
         const std::string path = c.prepare(folder);
         const std::string backup = path.substr(0, path.size() - 4) + ".BAK";
-        const bool hadFile = std::filesystem::is_regular_file(path);
+        const bool hadFile = std::filesystem::is_regular_file(Path(path));
         const std::string before = hadFile ? ReadBytes(path) : "";
-        const bool hadBackup = std::filesystem::is_regular_file(backup);
+        const bool hadBackup = std::filesystem::is_regular_file(Path(backup));
         const std::string backupBefore = hadBackup ? ReadBytes(backup) : "";
         try {
             Convert(path);
@@ -176,6 +185,7 @@ TEST(ConvertAtrFileTest, FailuresChangeNothingOrKeepTheContentInTheBackup) {
     }
 }
 
+#ifndef _WIN32
 TEST(ConvertAtrFileTest, ReadOnlyFolderFailsBeforeAnythingIsWritten) {
     if (::geteuid() == 0) {
         GTEST_SKIP() << "running as root: folder permissions do not apply (the read-only file system "
@@ -195,6 +205,54 @@ TEST(ConvertAtrFileTest, ReadOnlyFolderFailsBeforeAnythingIsWritten) {
     EXPECT_EQ(ReadBytes(folder / "ro/a.atr"), kInput);
     EXPECT_EQ(ReadBytes(folder / "ro/a.BAK"), "earlier");
 }
+#endif
+
+#ifdef _WIN32
+// Another program holding a file open without letting others delete or rename it.
+class HeldOpen {
+public:
+    explicit HeldOpen(const std::string& path)
+        : m_handle(CreateFileW(Path(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+    ~HeldOpen() { CloseHandle(m_handle); }
+    bool ok() const { return m_handle != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE m_handle;
+};
+
+TEST(ConvertAtrFileTest, BackupHeldOpenElsewhereIsASharingViolationAndKeepsEverything) {
+    test::TempFolder folder;
+    WriteBytes(folder / "held.atr", kInput);
+    WriteBytes(folder / "held.BAK", "earlier");
+    HeldOpen held(folder / "held.BAK");
+    ASSERT_TRUE(held.ok());
+    try {
+        Convert(folder / "held.atr");
+        ADD_FAILURE() << "no error";
+    } catch (const InOutError& error) {
+        EXPECT_EQ(error.code(), 32);
+        EXPECT_STREQ(error.what(), "I/O エラー (32)");
+    }
+    EXPECT_EQ(ReadBytes(folder / "held.atr"), kInput);
+    EXPECT_EQ(ReadBytes(folder / "held.BAK"), "earlier");
+}
+
+TEST(ConvertAtrFileTest, FileHeldOpenElsewhereCannotBeMovedAndKeepsItsContent) {
+    test::TempFolder folder;
+    WriteBytes(folder / "open.atr", kInput);
+    HeldOpen held(folder / "open.atr");
+    ASSERT_TRUE(held.ok());
+    try {
+        Convert(folder / "open.atr");
+        ADD_FAILURE() << "no error";
+    } catch (const InOutError& error) {
+        EXPECT_EQ(error.code(), 32);
+    }
+    EXPECT_EQ(ReadBytes(folder / "open.atr"), kInput);
+    EXPECT_FALSE(Exists(folder / "open.BAK"));
+}
+#endif
 
 TEST(ConvertAtrFileTest, MessagesByCode) {
     EXPECT_EQ(InOutError::MessageFor(4), "オープンしたファイルが多すぎます");
