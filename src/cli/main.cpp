@@ -5,6 +5,8 @@
 #ifdef _WIN32
 #include <io.h>
 #include <windows.h>
+// after windows.h
+#include <shellapi.h>
 #else
 #include <unistd.h>
 #endif
