@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake pkg-config libgtest-dev qt6-base-dev libgl-dev fonts-ipafont-gothic
-          xvfb xauth xdotool x11-utils openbox)
+          xvfb xauth xdotool x11-utils openbox desktop-file-utils appstream dpkg-dev file)
 
 missing=()
 for package in "${packages[@]}"; do

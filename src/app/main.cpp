@@ -7,6 +7,7 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brelvo"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.brelvo.Brelvo"));
     QIcon icon;
     icon.addFile(QStringLiteral(":/brelvo-32.png"));
     icon.addFile(QStringLiteral(":/brelvo-48.png"));

@@ -35,6 +35,7 @@ constexpr const char* kUsage =
     "  --print-options  print the option text written after \"celllookedge\", then exit\n"
     "  --help           show this help\n"
     "  --version        show the version\n"
+    "Options may be written as --opt=value or --opt value.\n"
     "\n"
     "Files are converted in order; the first failure stops the run (files before it stay\n"
     "converted, the failing file's content stays in its backup).\n"
