@@ -345,6 +345,34 @@ private slots:
         QVERIFY(!form2->isVisible());
     }
 
+    void sameFileDroppedTwiceIsConvertedOnce() {
+        test::TempFolder folder;
+        WriteBytes(folder / "a.atr", kBlock);
+        const QString path = QString::fromStdString(folder / "a.atr");
+        drop({path});
+        QTRY_VERIFY(Converted(folder / "a.atr"));
+        const std::string once = ReadBytes(folder / "a.atr");
+        WriteBytes(folder / "a.atr", kBlock);
+        drop({path, path});
+        QTRY_VERIFY(form1->isVisible());
+        QTRY_COMPARE(ReadBytes(folder / "a.atr"), once);
+        QVERIFY(errors.isEmpty());
+    }
+
+    void fileRemovedAfterTheDialogStopsTheRunThere() {
+        test::TempFolder folder;
+        form1->settings().SelectFiles = true;
+        WriteBytes(folder / "a.atr", kBlock);
+        WriteBytes(folder / "c.atr", kBlock);
+        // Chosen while it existed, gone when the run reaches it.
+        dialog->chosen = std::vector<std::string>{folder / "a.atr", folder / "gone.atr", folder / "c.atr"};
+        button()->click();
+        QVERIFY(Converted(folder / "a.atr"));
+        QCOMPARE(ReadBytes(folder / "c.atr"), kBlock);
+        QCOMPARE(errors, QStringList{QStringLiteral("ファイルが見つかりません.")});
+        QVERIFY(!test::Exists(folder / "gone.BAK"));
+    }
+
     void closeDuringARunWaitsForIt() {
         test::TempFolder folder;
         form1->settings().SelectFiles = true;
