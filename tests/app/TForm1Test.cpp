@@ -289,6 +289,7 @@ private slots:
         QVERIFY(errors.isEmpty());
     }
 
+    // The second file was chosen in the dialog and is gone when the run reaches it.
     void failureInTheSecondOfThreeFiles() {
         test::TempFolder folder;
         form1->settings().SelectFiles = true;
@@ -357,20 +358,6 @@ private slots:
         QTRY_VERIFY(form1->isVisible());
         QTRY_COMPARE(ReadBytes(folder / "a.atr"), once);
         QVERIFY(errors.isEmpty());
-    }
-
-    void fileRemovedAfterTheDialogStopsTheRunThere() {
-        test::TempFolder folder;
-        form1->settings().SelectFiles = true;
-        WriteBytes(folder / "a.atr", kBlock);
-        WriteBytes(folder / "c.atr", kBlock);
-        // Chosen while it existed, gone when the run reaches it.
-        dialog->chosen = std::vector<std::string>{folder / "a.atr", folder / "gone.atr", folder / "c.atr"};
-        button()->click();
-        QVERIFY(Converted(folder / "a.atr"));
-        QCOMPARE(ReadBytes(folder / "c.atr"), kBlock);
-        QCOMPARE(errors, QStringList{QStringLiteral("ファイルが見つかりません.")});
-        QVERIFY(!test::Exists(folder / "gone.BAK"));
     }
 
     void closeDuringARunWaitsForIt() {
