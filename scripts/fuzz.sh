@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Builds the rewriter's fuzzer with clang (libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer)
+# and runs it for a bounded time from the corpus kept in tests/fuzz/corpus. Usage: fuzz.sh [SECONDS]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+seconds=${1:-60}
+missing=()
+for package in clang libclang-rt-dev cmake; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+build="$root/build-fuzz"
+CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRELVO_FUZZ=ON \
+    -DBRELVO_BUILD_GUI=OFF > /dev/null
+cmake --build "$build" --parallel "$(nproc)" --target atr_rewriter_fuzz
+# New inputs go to a scratch folder: the corpus in the repository stays small.
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+"$build/tests/atr_rewriter_fuzz" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=4096 \
+    -print_final_stats=1 "$work" "$root/tests/fuzz/corpus" 2>&1 | tail -n 15
+echo "fuzzing: ${seconds} s without a crash, hang or broken invariant"
