@@ -25,7 +25,7 @@ version=$("$root/usr/bin/brelvo-convert" --version)
 cat > "$work/first_window.sh" <<'SESSION'
 "$BRELVO" &
 pid=$!
-for _ in $(seq 1 100); do
+for _ in $(seq 1 200); do
     xdotool search --onlyvisible --name '^Brelvo$' > /dev/null 2>&1 && break
     sleep 0.1
 done
