@@ -10,9 +10,9 @@ const QString OpenDialog::kTitle = QStringLiteral("ATRファイルを開く");
 const QString OpenDialog::kFilter = QStringLiteral("atr files(*.atr), (*.atr)");
 const QString OpenDialog::kDefaultSuffix = QStringLiteral("suf");
 
-std::optional<std::vector<std::string>> OpenDialog::Choose(QWidget* parent) {
-    QFileDialog dialog(parent, kTitle);
+void OpenDialog::Configure(QFileDialog& dialog) const {
     dialog.setObjectName("OpenDialog1");
+    dialog.setWindowTitle(kTitle);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -21,6 +21,11 @@ std::optional<std::vector<std::string>> OpenDialog::Choose(QWidget* parent) {
     dialog.setDefaultSuffix(kDefaultSuffix);
     dialog.setSizeGripEnabled(true);
     dialog.selectFile(FileName);
+}
+
+std::optional<std::vector<std::string>> OpenDialog::Choose(QWidget* parent) {
+    QFileDialog dialog(parent);
+    Configure(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }

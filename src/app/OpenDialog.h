@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+class QFileDialog;
 class QWidget;
 
 namespace brelvo {
@@ -18,6 +19,10 @@ public:
     // The chosen existing files as full paths in the dialog's order, or nothing on cancel.
     // After an OK the next opening starts from the first chosen file.
     virtual std::optional<std::vector<std::string>> Choose(QWidget* parent);
+
+    // Sets up a file dialog as this one opens: title, filter, default suffix, several
+    // existing files, starting from FileName.
+    void Configure(QFileDialog& dialog) const;
 
     static const QString kTitle;
     static const QString kFilter;

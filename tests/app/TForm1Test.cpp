@@ -1,4 +1,6 @@
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
 #include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -387,6 +389,50 @@ private slots:
         QVERIFY(closedDuringRun);           // still shown while the run lasted
         QVERIFY(Converted(folder / "a.atr"));  // the run went on
         QVERIFY(!form1->isVisible());       // and the window closed after it
+    }
+
+    void spaceOnTheFocusedRunButtonRuns() {
+        test::TempFolder folder;
+        form1->settings().SelectFiles = true;
+        dialog->chosen.reset();
+        button()->setFocus();
+        QTest::keyClick(button(), Qt::Key_Space);
+        QCOMPARE(dialog->openings, 1);
+    }
+
+    void openDialogShowsItsTitleFilterAndSuffix() {
+        OpenDialog openDialog;
+        QFileDialog fileDialog;
+        openDialog.Configure(fileDialog);
+        QCOMPARE(fileDialog.windowTitle(), QStringLiteral("ATRファイルを開く"));
+        QCOMPARE(fileDialog.defaultSuffix(), QStringLiteral("suf"));
+        QCOMPARE(fileDialog.fileMode(), QFileDialog::ExistingFiles);
+        auto* types = fileDialog.findChild<QComboBox*>("fileTypeCombo");
+        QVERIFY(types != nullptr);
+        QCOMPARE(types->count(), 1);
+        QCOMPARE(types->itemText(0), QStringLiteral("atr files(*.atr),"));
+    }
+
+    void openDialogChoosesFilesAndStartsNextTimeFromTheFirst() {
+        test::TempFolder folder;
+        WriteBytes(folder / "x.atr", kBlock);
+        WriteBytes(folder / "y.atr", kBlock);
+        WriteBytes(folder / "z.txt", kBlock);
+        OpenDialog openDialog;
+        openDialog.FileName = QString::fromStdString(folder / "x.atr");
+        QTimer::singleShot(0, [&] {
+            auto* open = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(open != nullptr);
+            open->selectFile(QStringLiteral("\"y.atr\" \"x.atr\""));
+            static_cast<QDialog*>(open)->accept();
+        });
+        const auto chosen = openDialog.Choose(nullptr);
+        QVERIFY(chosen.has_value());
+        QCOMPARE(chosen->size(), 2u);
+        QCOMPARE(openDialog.FileName, QString::fromStdString(chosen->front()));
+        QVERIFY(QFileInfo(openDialog.FileName).isAbsolute());
+        QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+        QVERIFY(!openDialog.Choose(nullptr).has_value());
     }
 
     void errorTextGetsAFullStopAfterHighCharacters() {

@@ -3,6 +3,8 @@
 #ifdef _WIN32
 #include <windows.h>
 #else
+#include <fcntl.h>
+#include <sys/resource.h>
 #include <unistd.h>
 #endif
 
@@ -204,6 +206,31 @@ TEST(ConvertAtrFileTest, ReadOnlyFolderFailsBeforeAnythingIsWritten) {
     }
     EXPECT_EQ(ReadBytes(folder / "ro/a.atr"), kInput);
     EXPECT_EQ(ReadBytes(folder / "ro/a.BAK"), "earlier");
+}
+#endif
+
+#ifndef _WIN32
+TEST(ConvertAtrFileTest, TooManyOpenFilesKeepsTheContentInTheBackup) {
+    test::TempFolder folder;
+    WriteBytes(folder / "many.atr", kInput);
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &saved), 0);
+    // Room for exactly one more file: the backup opens, the new file does not.
+    const int lowestFree = ::open("/dev/null", O_RDONLY);
+    ASSERT_GE(lowestFree, 0);
+    ::close(lowestFree);
+    rlimit tight = saved;
+    tight.rlim_cur = static_cast<rlim_t>(lowestFree + 1);
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &tight), 0);
+    int code = 0;
+    try {
+        Convert(folder / "many.atr");
+    } catch (const InOutError& error) {
+        code = error.code();
+    }
+    ::setrlimit(RLIMIT_NOFILE, &saved);
+    EXPECT_EQ(code, 4);
+    EXPECT_EQ(ReadBytes(folder / "many.BAK"), kInput);
 }
 #endif
 

@@ -35,6 +35,7 @@ kill $pid 2> /dev/null
 wait $pid 2> /dev/null
 [ $shown -eq 1 ]
 SESSION
+unset QT_QPA_PLATFORM  # a real window on the virtual screen
 if BRELVO="$root/usr/bin/brelvo" LANG=C.UTF-8 xvfb-run -a bash "$work/first_window.sh"; then
     echo "ok   the packaged desktop program shows its main window"
 else
