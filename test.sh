@@ -7,11 +7,4 @@ if [ "${CI:-}" = "true" ]; then
 fi
 source "$root/scripts/setup.sh"
 export QT_QPA_PLATFORM=offscreen
-log=$(mktemp)
-trap 'rm -f "$log"' EXIT
-status=0
-(cd "$BUILD_DIR" && ctest --output-on-failure --no-tests=error --timeout 300 --parallel "$(nproc)") | tee "$log" ||
-    status=$?
-# CTest lists skipped tests after its summary; repeat the summary so that it stays the last line.
-grep -E '^[0-9]+% tests passed' "$log" | tail -n 1
-exit $status
+"$root/scripts/run-ctest.sh" "$BUILD_DIR" --timeout 300

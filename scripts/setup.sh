@@ -6,19 +6,7 @@ set -euo pipefail
 packages=(build-essential cmake pkg-config libgtest-dev qt6-base-dev libgl-dev fonts-ipafont-gothic
           xvfb xauth xdotool x11-utils openbox desktop-file-utils appstream dpkg-dev file)
 
-missing=()
-for package in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$package")
-    fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo="sudo"
-    $sudo apt-get update -q
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
-fi
+"$(dirname "${BASH_SOURCE[0]}")/install-packages.sh" "${packages[@]}"
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD_DIR=${BUILD_DIR:-"$root/build"}

@@ -8,10 +8,4 @@ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRELVO_SANITIZE
     -DBRELVO_WERROR="$([ "${CI:-}" = "true" ] && echo ON || echo OFF)" > /dev/null
 cmake --build "$build" --parallel "$(nproc)"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-log=$(mktemp)
-status=0
-(cd "$build" && ctest --output-on-failure --no-tests=error --timeout 300 --parallel "$(nproc)") | tee "$log" ||
-    status=$?
-grep -E '^[0-9]+% tests passed' "$log" | tail -n 1
-rm -f "$log"
-exit $status
+"$root/scripts/run-ctest.sh" "$build" --timeout 300

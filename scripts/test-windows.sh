@@ -4,19 +4,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
-missing=()
-for package in g++-mingw-w64-x86-64-posix wine64 cmake libgtest-dev; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$package")
-    fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo="sudo"
-    $sudo apt-get update -q
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
-fi
+"$root/scripts/install-packages.sh" g++-mingw-w64-x86-64-posix wine64 cmake libgtest-dev
 
 # One Wine prefix per run, with a server that outlives each test and holds no test's output open.
 export WINEPREFIX
@@ -36,9 +24,4 @@ werror=OFF
 [ "${CI:-}" = "true" ] && werror=ON
 cmake --preset mingw -DBRELVO_WERROR=$werror
 cmake --build --preset mingw --parallel "$(nproc)"
-log=$(mktemp)
-status=0
-(cd build-mingw && ctest --output-on-failure --no-tests=error --timeout 120) | tee "$log" || status=$?
-grep -E '^[0-9]+% tests passed' "$log" | tail -n 1
-rm -f "$log"
-exit $status
+"$root/scripts/run-ctest.sh" build-mingw --timeout 120
