@@ -1,14 +1,12 @@
 #include "TForm2.h"
 
-#include "FormFont.h"
-#include "SegmentedProgressBar.h"
-
-#include <QApplication>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QProgressBar>
-#include <QScreen>
 #include <QWindow>
+
+#include "FormFont.h"
+#include "SegmentedProgressBar.h"
 
 namespace brelvo {
 
@@ -17,7 +15,8 @@ namespace {
 constexpr int kDesignTextHeight = 13;
 constexpr int kClientWidth = 392;
 constexpr int kClientHeight = 83;
-// Drawing the bar costs up to a millisecond; a few dozen frames a second are plenty to watch.
+// A redraw costs well under a millisecond; 25 a second are plenty to watch and cost the
+// conversion next to nothing.
 constexpr qint64 kRedrawIntervalMs = 40;
 constexpr int kChangesPerClockCheck = 16;
 constexpr int kExposeWaitMs = 1000;
