@@ -130,6 +130,14 @@ private slots:
         }
     }
 
+    void windowOffTheScreenComesBackAtItsFirstShowing() {
+        TForm1 other;
+        other.move(-40, -30);
+        other.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&other));
+        QCOMPARE(other.pos(), QPoint(0, 0));
+    }
+
     void centringArithmetic() {
         QCOMPARE(TForm1::CenteredOnScreen(QSize(1024, 768), QSize(204, 211)), QPoint(410, 279));
         QCOMPARE(TForm1::CenteredOnScreen(QSize(1023, 767), QSize(203, 211)), QPoint(410, 278));
@@ -313,13 +321,16 @@ private slots:
 
     void dropConvertsAtrNamesOnly() {
         test::TempFolder folder;
+        // Names longer than any fixed buffer are taken whole.
+        const std::string deep = std::string(120, 'd') + "/" + std::string(120, 'e') + "/" + std::string(120, 'f');
+        std::filesystem::create_directories(folder / deep);
         WriteBytes(folder / "a.ATR", kBlock);
         WriteBytes(folder / "b.txt", kBlock);
-        WriteBytes(folder / "c.atr", kBlock);
+        WriteBytes(folder / (deep + "/c.atr"), kBlock);
         form1->progress().SetPosition(0);
         drop({QString::fromStdString(folder / "a.ATR"), QString::fromStdString(folder / "b.txt"),
-              "https://example.org/remote.atr", QString::fromStdString(folder / "c.atr")});
-        QTRY_VERIFY(Converted(folder / "c.atr"));
+              "https://example.org/remote.atr", QString::fromStdString(folder / (deep + "/c.atr"))});
+        QTRY_VERIFY(Converted(folder / (deep + "/c.atr")));
         QVERIFY(Converted(folder / "a.ATR"));
         QCOMPARE(ReadBytes(folder / "b.txt"), kBlock);
         QTRY_VERIFY(form1->isVisible());

@@ -95,6 +95,20 @@ private slots:
         QCOMPARE(form2.width(), form2.minimumWidth());  // the window does not grow
     }
 
+    void closingOnlyHidesIt() {
+        Progress progress;
+        QWidget main;
+        main.show();
+        TForm2 form2(progress, &main);
+        form2.ShowAndPaint();
+        QVERIFY(form2.close());
+        QVERIFY(!form2.isVisible());
+        QVERIFY(!form2.testAttribute(Qt::WA_DeleteOnClose));
+        QVERIFY(!form2.testAttribute(Qt::WA_QuitOnClose));
+        form2.ShowAndPaint();
+        QVERIFY(form2.isVisible());
+    }
+
     void labelKeepsItsPlace() {
         Progress progress;
         TForm2 form2(progress, nullptr);
