@@ -60,11 +60,21 @@ void Generate(const std::string& path, std::uint64_t bytes) {
         const int lines = 3 + static_cast<int>(random() % 8);
         for (int i = 0; i < lines; ++i) {
             switch (random() % 6) {
-                case 0: block += "\tspc ( 0.800 0.800 0.800 )"; break;
-                case 1: block += "\topt ( smooth 1 )"; break;
-                case 2: block += "\tdif ( 0.640 0.512 0.333 )"; break;
-                case 3: block += "\ttex ( \"textures/mat_" + std::to_string(n) + ".png\" )"; break;
-                default: block += "\tamb ( 0.100 0.100 0.100 )"; break;
+                case 0:
+                    block += "\tspc ( 0.800 0.800 0.800 )";
+                    break;
+                case 1:
+                    block += "\topt ( smooth 1 )";
+                    break;
+                case 2:
+                    block += "\tdif ( 0.640 0.512 0.333 )";
+                    break;
+                case 3:
+                    block += "\ttex ( \"textures/mat_" + std::to_string(n) + ".png\" )";
+                    break;
+                default:
+                    block += "\tamb ( 0.100 0.100 0.100 )";
+                    break;
             }
             block += eol;
         }
@@ -112,7 +122,8 @@ int main(int argc, char** argv) {
         copyTimes.push_back(Run({"/bin/cp", work, copy}).seconds);
         std::filesystem::remove(copy);
         // cp copies inside the kernel; dd moves the bytes through the program like a converter.
-        userCopyTimes.push_back(Run({"/bin/dd", "if=" + work, "of=" + copy, "bs=256K", "status=none"}).seconds);
+        userCopyTimes.push_back(
+            Run({"/bin/dd", "if=" + work, "of=" + copy, "bs=256K", "status=none"}).seconds);
     }
     const double outputMB = static_cast<double>(std::filesystem::file_size(work)) / 1e6;
     const auto smallRun = Run({convert, small});

@@ -43,9 +43,8 @@ int main(int argc, char** argv) {
     }
     const std::string source = argv[2];
     const std::string work = source + ".bench.atr";
-    brelvo::ErrorDisplay::SetPresenterForTests([](const QString& text) {
-        std::fprintf(stderr, "error: %s\n", text.toUtf8().constData());
-    });
+    brelvo::ErrorDisplay::SetPresenterForTests(
+        [](const QString& text) { std::fprintf(stderr, "error: %s\n", text.toUtf8().constData()); });
     brelvo::TForm1 form1;
     brelvo::TForm2 form2(form1.progress(), &form1);
     form1.SetProgressWindow(&form2);

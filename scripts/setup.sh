@@ -3,7 +3,7 @@
 # Sourced by run.sh and test.sh; BUILD_DIR and CMAKE_ARGS may be set by the caller.
 set -euo pipefail
 
-packages=(build-essential cmake pkg-config libgtest-dev qt6-base-dev libgl-dev fonts-ipafont-gothic
+packages=(build-essential cmake pkg-config clang-format libgtest-dev qt6-base-dev libgl-dev fonts-ipafont-gothic
           xvfb xauth xdotool x11-utils openbox desktop-file-utils appstream dpkg-dev file)
 
 "$(dirname "${BASH_SOURCE[0]}")/install-packages.sh" "${packages[@]}"

@@ -12,7 +12,8 @@ namespace brelvo::test {
 // Hands out its bytes in pieces of at most chunk bytes, so that lines cross buffer fills.
 class MemorySource : public ByteSource {
 public:
-    explicit MemorySource(std::string bytes, std::size_t chunk = 1 << 20) : m_bytes(std::move(bytes)), m_chunk(chunk) {}
+    explicit MemorySource(std::string bytes, std::size_t chunk = 1 << 20)
+        : m_bytes(std::move(bytes)), m_chunk(chunk) {}
     std::size_t Read(char* buffer, std::size_t size) override {
         const std::size_t n = std::min({size, m_chunk, m_bytes.size() - m_pos});
         std::memcpy(buffer, m_bytes.data() + m_pos, n);

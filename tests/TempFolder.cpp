@@ -32,12 +32,14 @@ TempFolder::~TempFolder() {
                                          std::filesystem::perm_options::add, ignored);
         }
     }
-    std::filesystem::permissions(Path(m_path), std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
-                                 ignored);
+    std::filesystem::permissions(Path(m_path), std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ignored);
     std::filesystem::remove_all(Path(m_path), ignored);
 }
 
-std::filesystem::path Path(const std::string& utf8) { return std::u8string(utf8.begin(), utf8.end()); }
+std::filesystem::path Path(const std::string& utf8) {
+    return std::u8string(utf8.begin(), utf8.end());
+}
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
     std::ofstream out(Path(path), std::ios::binary | std::ios::trunc);

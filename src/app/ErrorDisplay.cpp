@@ -29,7 +29,9 @@ QString ErrorDisplay::Text(const std::string& message) {
     return text;
 }
 
-void ErrorDisplay::Show(const std::exception& failure) { Present(Text(failure.what())); }
+void ErrorDisplay::Show(const std::exception& failure) {
+    Present(Text(failure.what()));
+}
 
 void ErrorDisplay::Present(const QString& text) {
     if (Presenter()) {

@@ -33,9 +33,13 @@ RadioGroup::RadioGroup(const QString& caption, const QStringList& items, int sel
     });
 }
 
-int RadioGroup::ItemIndex() const { return m_group->checkedId(); }
+int RadioGroup::ItemIndex() const {
+    return m_group->checkedId();
+}
 
-QRadioButton* RadioGroup::Item(int index) const { return qobject_cast<QRadioButton*>(m_group->button(index)); }
+QRadioButton* RadioGroup::Item(int index) const {
+    return qobject_cast<QRadioButton*>(m_group->button(index));
+}
 
 void RadioGroup::LetTabReachOnlyTheSelectedItem() {
     for (QAbstractButton* item : m_group->buttons()) {

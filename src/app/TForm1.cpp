@@ -62,7 +62,9 @@ TForm1::TForm1()
 
 TForm1::~TForm1() = default;
 
-int TForm1::Scaled(int pixels) const { return static_cast<int>(pixels * m_scale + 0.5); }
+int TForm1::Scaled(int pixels) const {
+    return static_cast<int>(pixels * m_scale + 0.5);
+}
 
 void TForm1::BuildControls() {
     m_button1 = new QPushButton(QStringLiteral("RUN"), this);
@@ -96,8 +98,10 @@ void TForm1::BuildControls() {
 
     // The start values above were set before any handler was wired: loading raises nothing.
     connect(m_button1, &QPushButton::clicked, this, [this] { Button1Click(); });
-    connect(m_checkBox1, &QCheckBox::clicked, this, [this] { ErrorDisplay::Guard([this] { CheckBox1Click(); }); });
-    connect(m_checkBox2, &QCheckBox::clicked, this, [this] { ErrorDisplay::Guard([this] { CheckBox2Click(); }); });
+    connect(m_checkBox1, &QCheckBox::clicked, this,
+            [this] { ErrorDisplay::Guard([this] { CheckBox1Click(); }); });
+    connect(m_checkBox2, &QCheckBox::clicked, this,
+            [this] { ErrorDisplay::Guard([this] { CheckBox2Click(); }); });
     m_radioGroup1->onClick = [this] { ErrorDisplay::Guard([this] { RadioGroup1Click(); }); };
     m_trackBar1->onChange = [this] { ErrorDisplay::Guard([this] { TrackBar1Change(); }); };
     m_edit1->onChange = [this] { ErrorDisplay::Guard([this] { Edit1Change(); }); };
@@ -171,15 +175,25 @@ void TForm1::WMDropFiles(const std::vector<std::string>& names) {
     Running([&] { m_runs.WMDropFiles(names); });
 }
 
-void TForm1::CheckBox1Click() { m_settings.MakeBackup = m_checkBox1->isChecked(); }
+void TForm1::CheckBox1Click() {
+    m_settings.MakeBackup = m_checkBox1->isChecked();
+}
 
-void TForm1::CheckBox2Click() { m_settings.SelectFiles = m_checkBox2->isChecked(); }
+void TForm1::CheckBox2Click() {
+    m_settings.SelectFiles = m_checkBox2->isChecked();
+}
 
-void TForm1::RadioGroup1Click() { m_settings.BuildEdgeOptions(m_radioGroup1->ItemIndex()); }
+void TForm1::RadioGroup1Click() {
+    m_settings.BuildEdgeOptions(m_radioGroup1->ItemIndex());
+}
 
-void TForm1::TrackBar1Change() { m_rateControls->TrackBar1Change(); }
+void TForm1::TrackBar1Change() {
+    m_rateControls->TrackBar1Change();
+}
 
-void TForm1::Edit1Change() { m_rateControls->Edit1Change(); }
+void TForm1::Edit1Change() {
+    m_rateControls->Edit1Change();
+}
 
 void TForm1::keyPressEvent(QKeyEvent* event) {
     // Enter anywhere in the window clicks RUN, the window's default button, as in a dialog.
@@ -246,7 +260,9 @@ void TForm1::HideProgressWindow() {
     }
 }
 
-void TForm1::HideMainWindow() { hide(); }
+void TForm1::HideMainWindow() {
+    hide();
+}
 
 void TForm1::ShowMainWindow() {
     show();
@@ -254,10 +270,16 @@ void TForm1::ShowMainWindow() {
     activateWindow();
 }
 
-int TForm1::SelectedPreset() const { return m_radioGroup1->ItemIndex(); }
+int TForm1::SelectedPreset() const {
+    return m_radioGroup1->ItemIndex();
+}
 
-std::optional<std::vector<std::string>> TForm1::ChooseFiles() { return m_openDialog->Choose(this); }
+std::optional<std::vector<std::string>> TForm1::ChooseFiles() {
+    return m_openDialog->Choose(this);
+}
 
-void TForm1::ShowFailure(const std::exception& failure) { ErrorDisplay::Show(failure); }
+void TForm1::ShowFailure(const std::exception& failure) {
+    ErrorDisplay::Show(failure);
+}
 
 }  // namespace brelvo

@@ -59,11 +59,17 @@ std::vector<std::string> Arguments(int, char**) {
     return arguments;
 }
 
-bool StandardErrorIsTerminal() { return _isatty(_fileno(stderr)) != 0; }
+bool StandardErrorIsTerminal() {
+    return _isatty(_fileno(stderr)) != 0;
+}
 #else
-std::vector<std::string> Arguments(int argc, char** argv) { return {argv + 1, argv + argc}; }
+std::vector<std::string> Arguments(int argc, char** argv) {
+    return {argv + 1, argv + argc};
+}
 
-bool StandardErrorIsTerminal() { return ::isatty(STDERR_FILENO) != 0; }
+bool StandardErrorIsTerminal() {
+    return ::isatty(STDERR_FILENO) != 0;
+}
 #endif
 
 int Convert(const brelvo::CommandLine& line, const std::string& edgeOptions) {

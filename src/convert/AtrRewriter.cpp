@@ -68,7 +68,8 @@ void AtrRewriter::WriteConverted(std::string_view line, bool& optionSeen, LineWr
         const auto keyword = line.find(kKeyword);
         // Without the keyword the line's last character goes: normally its closing ")",
         // which the option text brings back.
-        out.Write(keyword != std::string_view::npos ? line.substr(0, keyword) : line.substr(0, line.size() - 1));
+        out.Write(keyword != std::string_view::npos ? line.substr(0, keyword)
+                                                    : line.substr(0, line.size() - 1));
         out.Write(kKeyword);
         out.WriteLine(m_edgeOptions);
     } else if (trimmed.starts_with('}') && !optionSeen) {

@@ -14,7 +14,8 @@ namespace brelvo {
 // specular line becomes the fixed low-specular line, and all other lines pass through.
 class AtrRewriter {
 public:
-    AtrRewriter(std::string_view edgeOptions, Progress& progress) : m_edgeOptions(edgeOptions), m_progress(progress) {}
+    AtrRewriter(std::string_view edgeOptions, Progress& progress)
+        : m_edgeOptions(edgeOptions), m_progress(progress) {}
 
     // Converts all blocks from in to out, announcing each block as "<path> : <n>".
     void Rewrite(LineReader& in, LineWriter& out, std::string_view path);

@@ -9,7 +9,8 @@
 
 namespace brelvo {
 
-void ConvertAtrFile(const std::string& path, std::string_view edgeOptions, bool makeBackup, Progress& progress) {
+void ConvertAtrFile(const std::string& path, std::string_view edgeOptions, bool makeBackup,
+                    Progress& progress) {
     const std::string backup = MoveToBackup(path);
     {
         NativeFile input = NativeFile::OpenForReading(backup);

@@ -9,7 +9,9 @@ namespace brelvo::FileSystem {
 
 namespace {
 
-int LastError() { return static_cast<int>(GetLastError()); }
+int LastError() {
+    return static_cast<int>(GetLastError());
+}
 
 }  // namespace
 

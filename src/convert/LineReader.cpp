@@ -10,7 +10,9 @@ namespace {
 constexpr char kEndMark = '\x1a';
 constexpr std::size_t kKeptLineCapacity = 1024 * 1024;
 
-void RemoveCarriageReturns(std::string& text) { std::erase(text, '\r'); }
+void RemoveCarriageReturns(std::string& text) {
+    std::erase(text, '\r');
+}
 
 // Scans sixteen bytes at a time where the compiler offers vector types: at a byte per
 // iteration this test alone would cost as much as the whole conversion. A CR in the last byte
@@ -52,7 +54,9 @@ bool LineReader::Fill() {
     return m_end > 0;
 }
 
-bool LineReader::AtEndMark() { return AtEnd() || m_buffer[m_pos] == kEndMark; }
+bool LineReader::AtEndMark() {
+    return AtEnd() || m_buffer[m_pos] == kEndMark;
+}
 
 bool LineReader::ReadLine(std::string_view& line) {
     if (AtEnd()) {

@@ -11,7 +11,9 @@ namespace brelvo {
 
 namespace {
 
-int Fd(std::intptr_t handle) { return static_cast<int>(handle); }
+int Fd(std::intptr_t handle) {
+    return static_cast<int>(handle);
+}
 
 }  // namespace
 
@@ -31,7 +33,9 @@ NativeFile NativeFile::CreateNew(const std::string& path) {
     return NativeFile(fd);
 }
 
-NativeFile::NativeFile(NativeFile&& other) noexcept : m_handle(other.m_handle) { other.m_handle = kClosed; }
+NativeFile::NativeFile(NativeFile&& other) noexcept : m_handle(other.m_handle) {
+    other.m_handle = kClosed;
+}
 
 NativeFile::~NativeFile() {
     if (m_handle != kClosed) {

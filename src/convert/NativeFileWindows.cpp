@@ -9,9 +9,13 @@ namespace brelvo {
 
 namespace {
 
-HANDLE Handle(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
+HANDLE Handle(std::intptr_t handle) {
+    return reinterpret_cast<HANDLE>(handle);
+}
 
-int LastError() { return static_cast<int>(GetLastError()); }
+int LastError() {
+    return static_cast<int>(GetLastError());
+}
 
 // Others may read a file while a conversion holds it, but not change or remove it.
 std::intptr_t Open(const std::string& path, DWORD access, DWORD disposition) {
@@ -25,11 +29,17 @@ std::intptr_t Open(const std::string& path, DWORD access, DWORD disposition) {
 
 }  // namespace
 
-NativeFile NativeFile::OpenForReading(const std::string& path) { return NativeFile(Open(path, GENERIC_READ, OPEN_EXISTING)); }
+NativeFile NativeFile::OpenForReading(const std::string& path) {
+    return NativeFile(Open(path, GENERIC_READ, OPEN_EXISTING));
+}
 
-NativeFile NativeFile::CreateNew(const std::string& path) { return NativeFile(Open(path, GENERIC_WRITE, CREATE_NEW)); }
+NativeFile NativeFile::CreateNew(const std::string& path) {
+    return NativeFile(Open(path, GENERIC_WRITE, CREATE_NEW));
+}
 
-NativeFile::NativeFile(NativeFile&& other) noexcept : m_handle(other.m_handle) { other.m_handle = kClosed; }
+NativeFile::NativeFile(NativeFile&& other) noexcept : m_handle(other.m_handle) {
+    other.m_handle = kClosed;
+}
 
 NativeFile::~NativeFile() {
     if (m_handle != kClosed) {

@@ -4,6 +4,8 @@
 
 namespace brelvo {
 
-void ProgressBarModel::SetPosition(int position) { m_position = std::clamp(position, kMin, kMax); }
+void ProgressBarModel::SetPosition(int position) {
+    m_position = std::clamp(position, kMin, kMax);
+}
 
 }  // namespace brelvo

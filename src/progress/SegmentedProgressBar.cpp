@@ -1,7 +1,7 @@
 #include "SegmentedProgressBar.h"
 
-#include <QPainter>
 #include <qdrawutil.h>
+#include <QPainter>
 
 namespace brelvo {
 
@@ -12,7 +12,9 @@ constexpr int kGap = 2;
 
 }  // namespace
 
-SegmentedProgressBar::SegmentedProgressBar(QWidget* parent) : QProgressBar(parent) { setTextVisible(false); }
+SegmentedProgressBar::SegmentedProgressBar(QWidget* parent) : QProgressBar(parent) {
+    setTextVisible(false);
+}
 
 void SegmentedProgressBar::paintEvent(QPaintEvent*) {
     QPainter painter(this);

@@ -30,9 +30,9 @@ QString FirstLine(const std::string& text) {
 }  // namespace
 
 TForm2::TForm2(const Progress& progress, QWidget* mainWindow)
-    : QWidget(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                              Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint |
-                              Qt::MSWindowsFixedSizeDialogHint),
+    : QWidget(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                              Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
       m_progress(progress),
       m_mainWindow(mainWindow) {
     setObjectName("Form2");
@@ -63,7 +63,9 @@ TForm2::TForm2(const Progress& progress, QWidget* mainWindow)
     m_sinceDrawn.start();
 }
 
-int TForm2::Scaled(int pixels) const { return static_cast<int>(pixels * m_scale + 0.5); }
+int TForm2::Scaled(int pixels) const {
+    return static_cast<int>(pixels * m_scale + 0.5);
+}
 
 QPoint TForm2::CentredOver(const QRect& mainFrame, const QSize& ownFrame) {
     // Each coordinate truncates toward zero, then a negative one becomes 0.
@@ -108,7 +110,9 @@ void TForm2::ProgressChanged() {
     }
 }
 
-void TForm2::ProgressSettled() { Draw(); }
+void TForm2::ProgressSettled() {
+    Draw();
+}
 
 void TForm2::Draw() {
     m_sinceDrawn.restart();

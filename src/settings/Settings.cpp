@@ -4,6 +4,8 @@
 
 namespace brelvo {
 
-void Settings::BuildEdgeOptions(int selectedPreset) { EdgeOptions = MakeEdgeOptions(selectedPreset, OutlineRate); }
+void Settings::BuildEdgeOptions(int selectedPreset) {
+    EdgeOptions = MakeEdgeOptions(selectedPreset, OutlineRate);
+}
 
 }  // namespace brelvo

@@ -15,8 +15,12 @@ struct DecimalText {
     std::string_view fraction;  // digits after the point, maybe empty
 };
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string_view TakeDigits(std::string_view& rest) {
     std::size_t n = 0;

@@ -1,7 +1,7 @@
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QDir>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMimeData>
@@ -39,7 +39,9 @@ public:
     }
 };
 
-bool Converted(const std::string& path) { return ReadBytes(path).find("celllookedge") != std::string::npos; }
+bool Converted(const std::string& path) {
+    return ReadBytes(path).find("celllookedge") != std::string::npos;
+}
 
 }  // namespace
 
@@ -123,7 +125,8 @@ private slots:
     }
 
     void tabGoesThroughTheControlsInOrder() {
-        const QStringList expected = {"CheckBox1", "CheckBox2", "RadioGroup1Item4", "TrackBar1", "Edit1", "Button1"};
+        const QStringList expected = {"CheckBox1", "CheckBox2", "RadioGroup1Item4",
+                                      "TrackBar1", "Edit1",     "Button1"};
         for (const QString& name : expected) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget()->objectName(), name);
@@ -322,7 +325,8 @@ private slots:
     void dropConvertsAtrNamesOnly() {
         test::TempFolder folder;
         // Names longer than any fixed buffer are taken whole.
-        const std::string deep = std::string(120, 'd') + "/" + std::string(120, 'e') + "/" + std::string(120, 'f');
+        const std::string deep =
+            std::string(120, 'd') + "/" + std::string(120, 'e') + "/" + std::string(120, 'f');
         std::filesystem::create_directories(folder / deep);
         WriteBytes(folder / "a.ATR", kBlock);
         WriteBytes(folder / "b.txt", kBlock);
@@ -397,9 +401,9 @@ private slots:
         closing->chosen = fake->chosen;
         form1->SetOpenDialog(std::move(closing));
         button()->click();
-        QVERIFY(closedDuringRun);           // still shown while the run lasted
+        QVERIFY(closedDuringRun);              // still shown while the run lasted
         QVERIFY(Converted(folder / "a.atr"));  // the run went on
-        QVERIFY(!form1->isVisible());       // and the window closed after it
+        QVERIFY(!form1->isVisible());          // and the window closed after it
     }
 
     void spaceOnTheFocusedRunButtonRuns() {

@@ -14,7 +14,11 @@ TEST(CommandLineTest, ParsesOptionsInBothForms) {
         std::vector<std::string> files;
     } const cases[] = {
         {{"a.atr"}, 4, 0.003, false, {"a.atr"}},
-        {{"--preset=1", "--rate=0.005", "--keep-backup", "a.atr", "b.atr"}, 1, 0.005, true, {"a.atr", "b.atr"}},
+        {{"--preset=1", "--rate=0.005", "--keep-backup", "a.atr", "b.atr"},
+         1,
+         0.005,
+         true,
+         {"a.atr", "b.atr"}},
         {{"--preset", "2", "--rate", "1e-05", "a.atr"}, 2, 0.00001, false, {"a.atr"}},
         {{"--rate=-0.099", "a"}, 4, -0.099, false, {"a"}},
         {{"--rate=+0.1", "a"}, 4, 0.1, false, {"a"}},

@@ -13,7 +13,8 @@ namespace {
 // A short option text keeps the expected bytes readable; it ends in " )" like the real one.
 constexpr const char* kOptions = " X )";
 
-std::string Rewrite(const std::string& input, const std::string& options = kOptions, std::size_t chunk = 1 << 20) {
+std::string Rewrite(const std::string& input, const std::string& options = kOptions,
+                    std::size_t chunk = 1 << 20) {
     test::MemorySource source(input, chunk);
     test::MemorySink sink;
     Progress progress;
@@ -37,10 +38,10 @@ TEST(AtrRewriterTest, RewritesBlocksByteForByte) {
         {"block without option line gets one before its end",
          "material a\r\n\tspc ( 1 2 3 )\r\n\tcol ( 1 1 1 )\r\n}\r\n",
          "material a\r\n\tspc ( 0.000 0.100 0.000 )\r\n\tcol ( 1 1 1 )\r\n\topt ( celllookedge X )\r\n}\r\n"},
-        {"option line without keyword loses its last character",
-         "m\r\n\topt ( a b )\r\n}\r\n", "m\r\n\topt ( a b celllookedge X )\r\n}\r\n"},
-        {"option line ending in a blank loses only the blank",
-         "\topt ( a ) \n}\n", "\topt ( a )celllookedge X )\r\n}\r\n"},
+        {"option line without keyword loses its last character", "m\r\n\topt ( a b )\r\n}\r\n",
+         "m\r\n\topt ( a b celllookedge X )\r\n}\r\n"},
+        {"option line ending in a blank loses only the blank", "\topt ( a ) \n}\n",
+         "\topt ( a )celllookedge X )\r\n}\r\n"},
         {"option line with keyword is cut at its first occurrence",
          "\topt ( a celllookedge b celllookedge c )\n}\n", "\topt ( a celllookedge X )\r\n}\r\n"},
         {"two option lines are both rewritten and nothing inserted",
@@ -49,21 +50,22 @@ TEST(AtrRewriterTest, RewritesBlocksByteForByte) {
         {"lf and crlf input give crlf output", "a\nb\r\n}", "a\r\nb\r\n\topt ( celllookedge X )\r\n}\r\n"},
         {"last brace without line end still ends the block", "}", "\topt ( celllookedge X )\r\n}\r\n"},
         {"lone cr is removed from its line", "a\rb\r\n}\r\n", "ab\r\n\topt ( celllookedge X )\r\n}\r\n"},
-        {"ctrl-z after the last block ends the input", "}\r\n\x1a" "junk\r\n",
+        {"ctrl-z after the last block ends the input",
+         "}\r\n\x1a"
+         "junk\r\n",
          "\topt ( celllookedge X )\r\n}\r\n"},
         {"ctrl-z at the very start ends the input", "\x1a}\r\n", ""},
         {"ctrl-z inside a block is an ordinary character", "a\r\n\x1a\r\n}\r\n",
          "a\r\n\x1a\r\n\topt ( celllookedge X )\r\n}\r\n"},
-        {"indented brace is a closing line but no block end",
-         "m\r\n  }\r\n}\r\n", "m\r\n\topt ( celllookedge X )\r\n}\r\n\topt ( celllookedge X )\r\n}\r\n"},
+        {"indented brace is a closing line but no block end", "m\r\n  }\r\n}\r\n",
+         "m\r\n\topt ( celllookedge X )\r\n}\r\n\topt ( celllookedge X )\r\n}\r\n"},
         {"closing line with text after the brace", "m\r\n} // end\r\n}\r\n",
          "m\r\n\topt ( celllookedge X )\r\n}\r\n\topt ( celllookedge X )\r\n}\r\n"},
         {"closing line after an option line is copied", "\topt ( a )\r\n  } x\r\n}\r\n",
          "\topt ( a celllookedge X )\r\n  } x\r\n}\r\n"},
         {"option flag starts clear in every block", "\topt ( a )\n}\nb\n}\n",
          "\topt ( a celllookedge X )\r\n}\r\nb\r\n\topt ( celllookedge X )\r\n}\r\n"},
-        {"prefixes must match exactly",
-         "Opt ( a )\nopt (a )\nopt  ( a )\nSPC ( 1 )\nspc( 1 )\n}\n",
+        {"prefixes must match exactly", "Opt ( a )\nopt (a )\nopt  ( a )\nSPC ( 1 )\nspc( 1 )\n}\n",
          "Opt ( a )\r\nopt (a )\r\nopt  ( a )\r\nSPC ( 1 )\r\nspc( 1 )\r\n\topt ( celllookedge X )\r\n}\r\n"},
         {"indentation of any control character counts", "\x01\x1f opt ( a )\n\x0b spc ( 9 ) tail\n}\n",
          "\x01\x1f opt ( a celllookedge X )\r\n\tspc ( 0.000 0.100 0.000 )\r\n}\r\n"},
@@ -94,9 +96,10 @@ TEST(AtrRewriterTest, RewritesBlocksByteForByte) {
 TEST(AtrRewriterTest, WorkedExampleWithTheStartSettings) {
     const std::string options = MakeEdgeOptions(3, 0.003);
     const std::string input = "mat\r\n\tspc ( 0.5 0.5 0.5 ) extra\r\n\tdif ( 1 )\r\n}\r\n";
-    const std::string output = "mat\r\n\tspc ( 0.000 0.100 0.000 )\r\n\tdif ( 1 )\r\n"
-                               "\topt ( celllookedge draw 0.000 rate 0.003 shader 3 ( 0.000 0.000 0.000 ) "
-                               "( 0.000 0.259 0.700 ) ( 0.259 10.000 1.000 ) )\r\n}\r\n";
+    const std::string output =
+        "mat\r\n\tspc ( 0.000 0.100 0.000 )\r\n\tdif ( 1 )\r\n"
+        "\topt ( celllookedge draw 0.000 rate 0.003 shader 3 ( 0.000 0.000 0.000 ) "
+        "( 0.000 0.259 0.700 ) ( 0.259 10.000 1.000 ) )\r\n}\r\n";
     EXPECT_EQ(Rewrite(input, options), output);
 }
 
@@ -143,7 +146,8 @@ TEST(AtrRewriterTest, AnnouncesEveryBlockAndStepsOncePerLineRead) {
             announced.push_back(text);
         }
     }
-    const std::vector<std::string> expected = {"dir/f&g.atr : 1\r\n", "dir/f&g.atr : 2\r\n", "dir/f&g.atr : 3\r\n"};
+    const std::vector<std::string> expected = {"dir/f&g.atr : 1\r\n", "dir/f&g.atr : 2\r\n",
+                                               "dir/f&g.atr : 3\r\n"};
     EXPECT_EQ(announced, expected);
     EXPECT_EQ(progress.StatusText(), "dir/f&g.atr : 3\r\n");
     EXPECT_FALSE(progress.Bar().Visible());

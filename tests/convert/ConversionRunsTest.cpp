@@ -46,7 +46,9 @@ struct Rig {
     Rig() { windows.progress = &progress; }
 };
 
-bool Converted(const std::string& path) { return ReadBytes(path).find("celllookedge") != std::string::npos; }
+bool Converted(const std::string& path) {
+    return ReadBytes(path).find("celllookedge") != std::string::npos;
+}
 
 TEST(ConversionRunsTest, RunConvertsTheWorkingFile) {
     test::TempFolder folder;
@@ -70,7 +72,8 @@ TEST(ConversionRunsTest, RunWithoutTheWorkingFileShowsTheErrorThenHides) {
     rig.runs.Button1Click();
     std::filesystem::current_path(previous);
     EXPECT_EQ(rig.windows.log,
-              (std::vector<std::string>{"show progress", "failure: 不正なファイル名です / Labl1", "hide progress"}));
+              (std::vector<std::string>{"show progress", "failure: 不正なファイル名です / Labl1",
+                                        "hide progress"}));
 }
 
 TEST(ConversionRunsTest, RunWithChosenFilesStepsTheBarPerFile) {

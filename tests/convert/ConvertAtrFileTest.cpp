@@ -26,7 +26,8 @@ using test::WriteBytes;
 
 const std::string kOptions = MakeEdgeOptions(3, 0.003);
 const std::string kInput = "mat\n\tspc ( 1 1 1 )\n}\n";
-const std::string kConverted = "mat\r\n\tspc ( 0.000 0.100 0.000 )\r\n\topt ( celllookedge" + kOptions + "\r\n}\r\n";
+const std::string kConverted =
+    "mat\r\n\tspc ( 0.000 0.100 0.000 )\r\n\topt ( celllookedge" + kOptions + "\r\n}\r\n";
 
 void Convert(const std::string& path, bool makeBackup = false) {
     Progress progress;

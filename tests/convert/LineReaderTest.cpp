@@ -42,15 +42,19 @@ TEST(LineReaderTest, SplitsAtLineFeedsAndDropsCarriageReturns) {
     };
     // Small buffers and chunks make lines and CR LF pairs cross buffer fills.
     for (const auto& c : cases) {
-        for (const auto& [chunk, buffer] : {std::pair<std::size_t, std::size_t>{1 << 20, 1 << 16}, {1, 7}, {3, 4}, {5, 64}}) {
-            SCOPED_TRACE(std::string(c.name) + " chunk " + std::to_string(chunk) + " buffer " + std::to_string(buffer));
+        for (const auto& [chunk, buffer] :
+             {std::pair<std::size_t, std::size_t>{1 << 20, 1 << 16}, {1, 7}, {3, 4}, {5, 64}}) {
+            SCOPED_TRACE(std::string(c.name) + " chunk " + std::to_string(chunk) + " buffer " +
+                         std::to_string(buffer));
             EXPECT_EQ(ReadAll(c.bytes, chunk, buffer), c.lines);
         }
     }
 }
 
 TEST(LineReaderTest, EndMarkIsCtrlZOrNoMoreBytes) {
-    test::MemorySource source("a\n\x1a" "b\n");
+    test::MemorySource source(
+        "a\n\x1a"
+        "b\n");
     LineReader reader(source, 2);
     std::string_view line;
     EXPECT_FALSE(reader.AtEndMark());
@@ -59,7 +63,9 @@ TEST(LineReaderTest, EndMarkIsCtrlZOrNoMoreBytes) {
     EXPECT_TRUE(reader.AtEndMark());
     EXPECT_FALSE(reader.AtEnd());
     ASSERT_TRUE(reader.ReadLine(line));
-    EXPECT_EQ(line, "\x1a" "b");
+    EXPECT_EQ(line,
+              "\x1a"
+              "b");
     EXPECT_TRUE(reader.AtEnd());
     EXPECT_TRUE(reader.AtEndMark());
     EXPECT_FALSE(reader.ReadLine(line));

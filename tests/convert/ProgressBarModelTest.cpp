@@ -22,8 +22,8 @@ TEST(ProgressBarModelTest, StepItStartsOverPastTheMaximum) {
         int stepsTaken;
         int position;
     } const cases[] = {
-        {10, 0, 4, 40}, {10, 0, 10, 100}, {10, 0, 11, 0}, {10, 0, 12, 10},
-        {33, 0, 3, 99}, {33, 0, 4, 0},    {0, 40, 5, 40}, {100, 0, 1, 100}, {100, 0, 2, 0},
+        {10, 0, 4, 40}, {10, 0, 10, 100}, {10, 0, 11, 0},   {10, 0, 12, 10}, {33, 0, 3, 99},
+        {33, 0, 4, 0},  {0, 40, 5, 40},   {100, 0, 1, 100}, {100, 0, 2, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "step " << c.step << " x" << c.stepsTaken);

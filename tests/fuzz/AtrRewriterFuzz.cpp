@@ -50,9 +50,11 @@ bool HoldsBareOptionPrefix(std::string_view input) {
         }
         std::string line(input.substr(start, end - start));
         std::erase(line, '\r');
-        const auto text = line.find_first_not_of(std::string_view("\0\x01\x02\x03\x04\x05\x06\x07\x08\t\n\x0b\x0c\r"
-                                                                  "\x0e\x0f\x10\x11\x12\x13\x14\x15\x16\x17\x18"
-                                                                  "\x19\x1a\x1b\x1c\x1d\x1e\x1f ", 33));
+        const auto text =
+            line.find_first_not_of(std::string_view("\0\x01\x02\x03\x04\x05\x06\x07\x08\t\n\x0b\x0c\r"
+                                                    "\x0e\x0f\x10\x11\x12\x13\x14\x15\x16\x17\x18"
+                                                    "\x19\x1a\x1b\x1c\x1d\x1e\x1f ",
+                                                    33));
         if (text != std::string::npos && line.substr(text) == "opt ( ") {
             return true;
         }

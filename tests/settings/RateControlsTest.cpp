@@ -79,7 +79,13 @@ TEST(RateControlsTest, EditsAndScrollsKeepRateTrackBarAndBoxInStep) {
         std::string text;
         double rate;
     } const cases[] = {
-        {"typing 1 then 5 into an empty box", 3, "", {{Step::Type, "1", 0}, {Step::Type, "15", 0}}, 10, "10", 0.01},
+        {"typing 1 then 5 into an empty box",
+         3,
+         "",
+         {{Step::Type, "1", 0}, {Step::Type, "15", 0}},
+         10,
+         "10",
+         0.01},
         {"10 to 100 with the bar at 10", 10, "10", {{Step::Type, "100", 0}}, 10, "100", 0.1},
         {"999 with the bar at 10", 10, "10", {{Step::Type, "999", 0}}, 10, "999", 0.999},
         {"-5 with the bar at 0", 0, "0", {{Step::Type, "-5", 0}}, 0, "-5", -0.005},
@@ -89,8 +95,13 @@ TEST(RateControlsTest, EditsAndScrollsKeepRateTrackBarAndBoxInStep) {
         {"a fraction that moves the bar", 3, "3", {{Step::Type, "7.2", 0}}, 7, "7", 0.007},
         {"empty box changes nothing", 3, "3", {{Step::Type, "", 0}}, 3, "", 0.003},
         {"scroll to 7 while the box shows 3", 3, "3", {{Step::Scroll, "", 7}}, 7, "7", 0.007},
-        {"scroll that does not move still resets rate and box", 10, "10",
-         {{Step::Type, "100", 0}, {Step::Scroll, "", 10}}, 10, "10", 0.01},
+        {"scroll that does not move still resets rate and box",
+         10,
+         "10",
+         {{Step::Type, "100", 0}, {Step::Scroll, "", 10}},
+         10,
+         "10",
+         0.01},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
