@@ -5,7 +5,6 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -16,7 +15,7 @@
 
 #include "EditBox.h"
 #include "ErrorDisplay.h"
-#include "FormFont.h"
+#include "FormDesign.h"
 #include "RadioGroup.h"
 #include "TForm2.h"
 #include "TrackBar.h"
@@ -26,8 +25,7 @@ namespace brelvo {
 namespace {
 
 constexpr int kDesignTextHeight = 12;
-constexpr int kClientWidth = 198;
-constexpr int kClientHeight = 184;
+constexpr QSize kClientSize(198, 184);
 
 std::vector<std::string> LocalFiles(const QMimeData* data) {
     std::vector<std::string> names;
@@ -47,52 +45,49 @@ std::vector<std::string> LocalFiles(const QMimeData* data) {
 TForm1::TForm1()
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                           Qt::MSWindowsFixedSizeDialogHint) {
+                           Qt::MSWindowsFixedSizeDialogHint),
+      m_design(*this, kDesignTextHeight, kClientSize) {
     setObjectName("Form1");
     setWindowTitle(QStringLiteral("Brelvo"));
-    setAutoFillBackground(true);
-    setBackgroundRole(QPalette::Button);
-    const QFont font = FormFont(kDesignTextHeight);
-    setFont(font);
-    m_scale = static_cast<double>(QFontMetrics(font).height()) / kDesignTextHeight;
-    setFixedSize(Scaled(kClientWidth), Scaled(kClientHeight));
     BuildControls();
     OnCreate();
 }
 
 TForm1::~TForm1() = default;
 
-int TForm1::Scaled(int pixels) const {
-    return static_cast<int>(pixels * m_scale + 0.5);
-}
-
 void TForm1::BuildControls() {
     m_button1 = new QPushButton(QStringLiteral("RUN"), this);
     m_button1->setObjectName("Button1");
-    m_button1->setGeometry(Scaled(50), Scaled(140), Scaled(97), Scaled(41));
+    m_button1->setGeometry(m_design.Scaled(50), m_design.Scaled(140), m_design.Scaled(97),
+                           m_design.Scaled(41));
     m_button1->setDefault(true);
 
     m_checkBox1 = new QCheckBox(QStringLiteral("BAKUP作成"), this);
     m_checkBox1->setObjectName("CheckBox1");
-    m_checkBox1->setGeometry(Scaled(50), Scaled(0), Scaled(89), Scaled(17));
+    m_checkBox1->setGeometry(m_design.Scaled(50), m_design.Scaled(0), m_design.Scaled(89),
+                             m_design.Scaled(17));
 
     m_checkBox2 = new QCheckBox(QStringLiteral("ファイルを指定"), this);
     m_checkBox2->setObjectName("CheckBox2");
-    m_checkBox2->setGeometry(Scaled(50), Scaled(16), Scaled(99), Scaled(17));
+    m_checkBox2->setGeometry(m_design.Scaled(50), m_design.Scaled(16), m_design.Scaled(99),
+                             m_design.Scaled(17));
 
     m_radioGroup1 = new RadioGroup(QStringLiteral("セルアニメ調"), {"1", "2", "3", "4"}, 3, this);
     m_radioGroup1->setObjectName("RadioGroup1");
-    m_radioGroup1->setGeometry(Scaled(23), Scaled(36), Scaled(153), Scaled(41));
+    m_radioGroup1->setGeometry(m_design.Scaled(23), m_design.Scaled(36), m_design.Scaled(153),
+                               m_design.Scaled(41));
 
     m_groupBox1 = new QGroupBox(QStringLiteral("輪郭線の太さ"), this);
     m_groupBox1->setObjectName("GroupBox1");
-    m_groupBox1->setGeometry(Scaled(22), Scaled(80), Scaled(154), Scaled(52));
+    m_groupBox1->setGeometry(m_design.Scaled(22), m_design.Scaled(80), m_design.Scaled(154),
+                             m_design.Scaled(52));
 
     m_trackBar1 = new TrackBar(m_groupBox1);
-    m_trackBar1->setGeometry(Scaled(8), Scaled(13), Scaled(105), Scaled(36));
+    m_trackBar1->setGeometry(m_design.Scaled(8), m_design.Scaled(13), m_design.Scaled(105),
+                             m_design.Scaled(36));
 
     m_edit1 = new EditBox(m_groupBox1);
-    m_edit1->setGeometry(Scaled(116), Scaled(18), Scaled(26), Scaled(20));
+    m_edit1->setGeometry(m_design.Scaled(116), m_design.Scaled(18), m_design.Scaled(26), m_design.Scaled(20));
 
     m_rateControls = std::make_unique<RateControls>(m_settings, *m_trackBar1, *m_edit1);
 

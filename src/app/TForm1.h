@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "ConversionRuns.h"
+#include "FormDesign.h"
 #include "OpenDialog.h"
 #include "Progress.h"
 #include "RateControls.h"
@@ -63,7 +64,6 @@ private:
     void BuildControls();
     void OnCreate();
     void CenterOnScreen(QWidget* form);
-    int Scaled(int pixels) const;
     template <typename Run>
     void Running(Run run);
     void RunPendingDrops();
@@ -81,8 +81,8 @@ private:
     Progress m_progress;
     ConversionRuns m_runs{m_settings, m_progress, *this};
     std::unique_ptr<OpenDialog> m_openDialog = std::make_unique<OpenDialog>();
+    FormDesign m_design;
     TForm2* m_form2 = nullptr;
-    double m_scale = 1.0;
     bool m_shown = false;
     bool m_running = false;
     bool m_closeRequested = false;

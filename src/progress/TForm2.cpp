@@ -1,11 +1,10 @@
 #include "TForm2.h"
 
 #include <QCoreApplication>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QWindow>
 
-#include "FormFont.h"
+#include "FormDesign.h"
 #include "SegmentedProgressBar.h"
 
 namespace brelvo {
@@ -13,8 +12,7 @@ namespace brelvo {
 namespace {
 
 constexpr int kDesignTextHeight = 13;
-constexpr int kClientWidth = 392;
-constexpr int kClientHeight = 83;
+constexpr QSize kClientSize(392, 83);
 // A redraw costs well under a millisecond; 25 a second are plenty to watch and cost the
 // conversion next to nothing.
 constexpr qint64 kRedrawIntervalMs = 40;
@@ -34,23 +32,18 @@ TForm2::TForm2(const Progress& progress, QWidget* mainWindow)
                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                               Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
       m_progress(progress),
-      m_mainWindow(mainWindow) {
+      m_mainWindow(mainWindow),
+      m_design(*this, kDesignTextHeight, kClientSize) {
     setObjectName("Form2");
     setWindowTitle(QStringLiteral("atrファイル変換中！"));
+    // Closing it only hides it: it is not the main window.
     setAttribute(Qt::WA_QuitOnClose, false);
-    setAutoFillBackground(true);
-    setBackgroundRole(QPalette::Button);
-
-    const QFont font = FormFont(kDesignTextHeight);
-    setFont(font);
-    m_scale = static_cast<double>(QFontMetrics(font).height()) / kDesignTextHeight;
-    setFixedSize(Scaled(kClientWidth), Scaled(kClientHeight));
 
     m_label = new QLabel(QStringLiteral("Labl1"), this);
     m_label->setObjectName("Label1");
     m_label->setTextFormat(Qt::PlainText);
     m_label->setWordWrap(false);
-    m_label->move(Scaled(16), Scaled(10));
+    m_label->move(m_design.Scaled(16), m_design.Scaled(10));
     m_label->adjustSize();
 
     m_bar = new SegmentedProgressBar(this);
@@ -58,13 +51,9 @@ TForm2::TForm2(const Progress& progress, QWidget* mainWindow)
     m_bar->setRange(0, 100);
     m_bar->setValue(0);
     m_bar->setTextVisible(false);
-    m_bar->setGeometry(Scaled(16), Scaled(48), Scaled(361), Scaled(17));
+    m_bar->setGeometry(m_design.Scaled(16), m_design.Scaled(48), m_design.Scaled(361), m_design.Scaled(17));
     m_bar->setVisible(false);
     m_sinceDrawn.start();
-}
-
-int TForm2::Scaled(int pixels) const {
-    return static_cast<int>(pixels * m_scale + 0.5);
 }
 
 QPoint TForm2::CentredOver(const QRect& mainFrame, const QSize& ownFrame) {

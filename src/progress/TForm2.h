@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QWidget>
 
+#include "FormDesign.h"
 #include "Progress.h"
 #include "ProgressListener.h"
 
@@ -35,13 +36,12 @@ public:
 
 private:
     void Draw();
-    int Scaled(int pixels) const;
 
     const Progress& m_progress;
     QWidget* m_mainWindow;
     QLabel* m_label;
     QProgressBar* m_bar;
-    double m_scale = 1.0;
+    FormDesign m_design;
     bool m_placed = false;
     int m_changesSinceClockCheck = 0;
     QElapsedTimer m_sinceDrawn;
