@@ -1,6 +1,8 @@
 #include "ConversionRuns.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <string_view>
 
 #include "ConvertAtrFile.h"
 
