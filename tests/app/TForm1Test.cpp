@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QtTest>
 #include <filesystem>
 
@@ -214,6 +216,34 @@ private slots:
         QTest::keyClick(trackBar(), Qt::Key_PageUp);
         QCOMPARE(trackBar()->value(), 6);
         QCOMPARE(form1->settings().OutlineRate, 0.006);
+    }
+
+    void trackBarMouseScrollsNotifyToo() {
+        // A click beside the thumb pages the bar; its release ends the scroll. Both set rate and box.
+        QSlider* bar = trackBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 2, bar->height() / 2));
+        QVERIFY(bar->value() > 3);
+        QCOMPARE(edit()->text(), QString::number(bar->value()));
+        QCOMPARE(form1->settings().OutlineRate, bar->value() / 1000.0);
+        // Pressing and releasing on the thumb moves nothing, yet the end of the scroll resets
+        // a typed rate to the position.
+        clearEdit();
+        QTest::keyClicks(edit(), QString::number(bar->value()) + ".4");
+        QVERIFY(form1->settings().OutlineRate != bar->value() / 1000.0);
+        QStyleOptionSlider option;
+        option.initFrom(bar);
+        option.orientation = bar->orientation();
+        option.minimum = bar->minimum();
+        option.maximum = bar->maximum();
+        option.sliderPosition = bar->value();
+        option.sliderValue = bar->value();
+        const QRect thumb =
+            bar->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, bar);
+        const int before = bar->value();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, thumb.center());
+        QCOMPARE(bar->value(), before);
+        QCOMPARE(edit()->text(), QString::number(before));
+        QCOMPARE(form1->settings().OutlineRate, before / 1000.0);
     }
 
     void presetClickRebuildsOnlyOnChange() {
