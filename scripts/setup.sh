@@ -4,9 +4,13 @@
 set -euo pipefail
 
 packages=(build-essential cmake pkg-config clang-format libgtest-dev qt6-base-dev libgl-dev fonts-ipafont-gothic
-          xvfb xauth xdotool x11-utils openbox desktop-file-utils appstream dpkg-dev file)
+          xvfb xauth xdotool x11-utils openbox desktop-file-utils appstream dpkg-dev file locales)
 
 "$(dirname "${BASH_SOURCE[0]}")/install-packages.sh" "${packages[@]}"
+# A locale whose decimal separator is a comma, for the test that rates are written with a point.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE.utf-\?8$' && [ "$(id -u)" -eq 0 ]; then
+    localedef -i de_DE -f UTF-8 de_DE.UTF-8 || echo "note: could not generate de_DE.UTF-8"
+fi
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD_DIR=${BUILD_DIR:-"$root/build"}
