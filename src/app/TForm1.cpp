@@ -58,36 +58,30 @@ TForm1::~TForm1() = default;
 void TForm1::BuildControls() {
     m_button1 = new QPushButton(QStringLiteral("RUN"), this);
     m_button1->setObjectName("Button1");
-    m_button1->setGeometry(m_design.Scaled(50), m_design.Scaled(140), m_design.Scaled(97),
-                           m_design.Scaled(41));
+    m_button1->setGeometry(m_design.Scaled(QRect(50, 140, 97, 41)));
     m_button1->setDefault(true);
 
     m_checkBox1 = new QCheckBox(QStringLiteral("BAKUP作成"), this);
     m_checkBox1->setObjectName("CheckBox1");
-    m_checkBox1->setGeometry(m_design.Scaled(50), m_design.Scaled(0), m_design.Scaled(89),
-                             m_design.Scaled(17));
+    m_checkBox1->setGeometry(m_design.Scaled(QRect(50, 0, 89, 17)));
 
     m_checkBox2 = new QCheckBox(QStringLiteral("ファイルを指定"), this);
     m_checkBox2->setObjectName("CheckBox2");
-    m_checkBox2->setGeometry(m_design.Scaled(50), m_design.Scaled(16), m_design.Scaled(99),
-                             m_design.Scaled(17));
+    m_checkBox2->setGeometry(m_design.Scaled(QRect(50, 16, 99, 17)));
 
     m_radioGroup1 = new RadioGroup(QStringLiteral("セルアニメ調"), {"1", "2", "3", "4"}, 3, this);
     m_radioGroup1->setObjectName("RadioGroup1");
-    m_radioGroup1->setGeometry(m_design.Scaled(23), m_design.Scaled(36), m_design.Scaled(153),
-                               m_design.Scaled(41));
+    m_radioGroup1->setGeometry(m_design.Scaled(QRect(23, 36, 153, 41)));
 
     m_groupBox1 = new QGroupBox(QStringLiteral("輪郭線の太さ"), this);
     m_groupBox1->setObjectName("GroupBox1");
-    m_groupBox1->setGeometry(m_design.Scaled(22), m_design.Scaled(80), m_design.Scaled(154),
-                             m_design.Scaled(52));
+    m_groupBox1->setGeometry(m_design.Scaled(QRect(22, 80, 154, 52)));
 
     m_trackBar1 = new TrackBar(m_groupBox1);
-    m_trackBar1->setGeometry(m_design.Scaled(8), m_design.Scaled(13), m_design.Scaled(105),
-                             m_design.Scaled(36));
+    m_trackBar1->setGeometry(m_design.Scaled(QRect(8, 13, 105, 36)));
 
     m_edit1 = new EditBox(m_groupBox1);
-    m_edit1->setGeometry(m_design.Scaled(116), m_design.Scaled(18), m_design.Scaled(26), m_design.Scaled(20));
+    m_edit1->setGeometry(m_design.Scaled(QRect(116, 18, 26, 20)));
 
     m_rateControls = std::make_unique<RateControls>(m_settings, *m_trackBar1, *m_edit1);
 

@@ -25,7 +25,6 @@ public:
     static constexpr int kSharingViolation = 32;
     static constexpr int kDiskFull = 112;
     static constexpr int kFileExists = 80;
-    static constexpr int kFilenameTooLong = 206;
     static constexpr int kFileTooLarge = 223;
     static constexpr int kIoDevice = 1117;
 

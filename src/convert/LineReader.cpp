@@ -1,6 +1,5 @@
 #include "LineReader.h"
 
-#include <algorithm>
 #include <cstring>
 
 namespace brelvo {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QSize>
 
 class QWidget;
@@ -16,6 +17,9 @@ public:
 
     // A design length in pixels as it stands on this system.
     int Scaled(int pixels) const { return static_cast<int>(pixels * m_scale + 0.5); }
+    QRect Scaled(const QRect& design) const {
+        return {Scaled(design.left()), Scaled(design.top()), Scaled(design.width()), Scaled(design.height())};
+    }
 
 private:
     double m_scale;

@@ -51,7 +51,7 @@ TForm2::TForm2(const Progress& progress, QWidget* mainWindow)
     m_bar->setRange(0, 100);
     m_bar->setValue(0);
     m_bar->setTextVisible(false);
-    m_bar->setGeometry(m_design.Scaled(16), m_design.Scaled(48), m_design.Scaled(361), m_design.Scaled(17));
+    m_bar->setGeometry(m_design.Scaled(QRect(16, 48, 361, 17)));
     m_bar->setVisible(false);
     m_sinceDrawn.start();
 }
