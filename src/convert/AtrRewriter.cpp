@@ -28,13 +28,15 @@ std::string_view Trimmed(std::string_view line) {
 
 void AtrRewriter::Rewrite(LineReader& in, LineWriter& out, std::string_view path) {
     int block = 0;
+    m_statusText.assign(path);
+    m_statusText += " : ";
+    const std::size_t numberStart = m_statusText.size();
     // A Ctrl-Z is an end-of-file mark only where a block would begin.
     while (!in.AtEndMark()) {
         ++block;
         char number[16];
         const auto end = std::to_chars(number, number + sizeof number, block).ptr;
-        m_statusText.assign(path);
-        m_statusText += " : ";
+        m_statusText.resize(numberStart);
         m_statusText.append(number, end);
         m_statusText += "\r\n";
         m_progress.SetStatusText(m_statusText);
