@@ -1,6 +1,7 @@
 #include "ErrorDisplay.h"
 
 #include <QMessageBox>
+#include <new>
 
 namespace brelvo {
 
@@ -30,7 +31,10 @@ QString ErrorDisplay::Text(const std::string& message) {
 }
 
 void ErrorDisplay::Show(const std::exception& failure) {
-    Present(Text(failure.what()));
+    // A file of one giant line can exhaust memory (a line is held whole); the library's own text
+    // for it would mean nothing to a user.
+    const bool outOfMemory = dynamic_cast<const std::bad_alloc*>(&failure) != nullptr;
+    Present(Text(outOfMemory ? "メモリが不足しています" : failure.what()));
 }
 
 void ErrorDisplay::Present(const QString& text) {

@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -83,6 +84,12 @@ int Convert(const brelvo::CommandLine& line, const std::string& edgeOptions) {
         } catch (const brelvo::InOutError& error) {
             terminal.Finish();
             std::fprintf(stderr, "brelvo-convert: %s: %s\n", file.c_str(), error.what());
+            return 1;
+        } catch (const std::bad_alloc&) {
+            // A line is held whole, so a file of one giant line can exhaust memory; its content
+            // is safe in the backup.
+            terminal.Finish();
+            std::fprintf(stderr, "brelvo-convert: %s: not enough memory\n", file.c_str());
             return 1;
         }
     }

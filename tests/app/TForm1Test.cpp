@@ -480,6 +480,11 @@ private slots:
         QVERIFY(!openDialog.Choose(nullptr).has_value());
     }
 
+    void outOfMemoryIsShownInTheUsersWords() {
+        ErrorDisplay::Guard([] { throw std::bad_alloc(); });
+        QCOMPARE(errors, QStringList{QStringLiteral("メモリが不足しています.")});
+    }
+
     void errorTextGetsAFullStopAfterHighCharacters() {
         QCOMPARE(ErrorDisplay::Text("ファイルが見つかりません"), QStringLiteral("ファイルが見つかりません."));
         QCOMPARE(ErrorDisplay::Text("I/O エラー (112)"), QStringLiteral("I/O エラー (112)"));

@@ -51,6 +51,21 @@ check "the message names the file and the error" grep -q '^brelvo-convert: missi
 check "files before the failure stay converted" grep -q celllookedge d.atr
 check "files after the failure are untouched" [ "$(cat f.atr)" = "$(printf 'x\n}')" ]
 
+# One line longer than the memory allowed: a clean failure, the content safe in the backup.
+# Sanitizers and emulators reserve more address space than the limit allows.
+if [ ${#command[@]} -eq 1 ] && [ -z "${BRELVO_SANITIZED:-}" ]; then
+    head -c 24000000 /dev/zero | tr '\0' 'x' > long.atr
+    (ulimit -v 24000 && brelvo_convert long.atr 2> err.txt)
+    status=$?
+    check "a line beyond memory exits 1" [ $status -eq 1 ]
+    check "a line beyond memory is reported" grep -q '^brelvo-convert: long.atr: not enough memory$' err.txt
+    check "a line beyond memory stays in the backup" \
+        bash -c "[ \$(wc -c < long.BAK) -eq 24000000 ] && [ -z \"\$(tr -d x < long.BAK)\" ]"
+    rm -f long.atr long.BAK
+else
+    echo "SKIP a line beyond memory: the converter runs under a sanitizer or an emulator"
+fi
+
 brelvo_convert --preset=9 a.atr 2> err.txt
 check "a usage error exits 2" [ $? -eq 2 ]
 check "a usage error says what is wrong" grep -q "invalid preset '9'" err.txt
