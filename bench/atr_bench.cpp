@@ -146,6 +146,7 @@ int main(int argc, char** argv) {
     std::printf("%-34s %8.2f x\n", "convert / cp", convertSeconds / copySeconds);
     // Writing the output and deleting the backup: what any in-place conversion costs at least.
     std::printf("%-34s %8.2f x\n", "(cp + rm) / cp", (copySeconds + removeSeconds) / copySeconds);
+    std::printf("%-34s %8.2f x\n", "convert / (cp + rm)", convertSeconds / (copySeconds + removeSeconds));
     std::printf("%-34s %8.2f x\n", "convert / dd", convertSeconds / userCopySeconds);
     std::printf("%-34s %8.1f MB\n", ("peak memory, " + std::to_string(megabytes / 10) + " MB input").c_str(),
                 static_cast<double>(smallRun.peakKilobytes) / 1024);
