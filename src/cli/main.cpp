@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <exception>
 #include <new>
 #include <string>
 #include <vector>
@@ -15,7 +16,6 @@
 #include "CommandLine.h"
 #include "ConvertAtrFile.h"
 #include "EdgeOptions.h"
-#include "InOutError.h"
 #include "Progress.h"
 #include "TerminalProgress.h"
 
@@ -73,6 +73,15 @@ bool StandardErrorIsTerminal() {
 }
 #endif
 
+const char* FailureMessage(const std::exception& failure) {
+    // A line is held whole, so a file of one giant line can exhaust memory; the content is then
+    // safe in the backup.
+    if (dynamic_cast<const std::bad_alloc*>(&failure) != nullptr) {
+        return "not enough memory";
+    }
+    return failure.what();
+}
+
 int Convert(const brelvo::CommandLine& line, const std::string& edgeOptions) {
     const bool showProgress = StandardErrorIsTerminal();
     brelvo::TerminalProgress terminal(stderr);
@@ -81,15 +90,9 @@ int Convert(const brelvo::CommandLine& line, const std::string& edgeOptions) {
     for (const std::string& file : line.files) {
         try {
             brelvo::ConvertAtrFile(file, edgeOptions, line.keepBackup, progress);
-        } catch (const brelvo::InOutError& error) {
+        } catch (const std::exception& failure) {
             terminal.Finish();
-            std::fprintf(stderr, "brelvo-convert: %s: %s\n", file.c_str(), error.what());
-            return 1;
-        } catch (const std::bad_alloc&) {
-            // A line is held whole, so a file of one giant line can exhaust memory; its content
-            // is safe in the backup.
-            terminal.Finish();
-            std::fprintf(stderr, "brelvo-convert: %s: not enough memory\n", file.c_str());
+            std::fprintf(stderr, "brelvo-convert: %s: %s\n", file.c_str(), FailureMessage(failure));
             return 1;
         }
     }
